@@ -1,1 +1,25 @@
-int main() { return 0; }
+#include <QApplication>
+#include <QPointer>
+
+#include "platform/prompts.h"
+#include "shell/splash.h"
+#include "shell/tform1.h"
+
+int main(int argc, char** argv) {
+  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  QApplication app(argc, argv);
+  QPointer<TSpash> splash = new TSpash;
+  splash->show();
+  app.processEvents();
+  QApplication::setApplicationName(QStringLiteral("Quorvane 32"));
+
+  DialogPrompts prompts;
+  ShellEnvironment environment;
+  environment.ProgramDir = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+  environment.Ask = &prompts;
+  TForm1 form(environment);
+  prompts.SetParent(&form);
+  if (splash) splash->close();
+  form.Start();
+  return app.exec();
+}

@@ -57,25 +57,25 @@ struct AppSettings {
   QString Browser2;  // (150)
   bool Browser2Prefix = false;
   bool UseBR = false;
-  QString FontName;             // (25)
-  QString FontSize;             // (25)
-  QString FontColor;            // (25)
-  QString FontStyle;            // (25)
-  QString HTMLFontName;         // (25)
-  QString HTMLFontSize;         // (25)
-  QString HTMLFontColor;        // (25)
-  QString HTMLBackgroundColor;  // (25)
-  QString SyntaxBGColor;        // (15)
-  QString SyntaxFGColor;        // (15)
-  QString HighlightBGColor;     // (15)
-  QString HighlightFGColor;     // (15)
+  QString FontName;                                           // (25)
+  QString FontSize;                                           // (25)
+  QString FontColor;                                          // (25)
+  QString FontStyle;                                          // (25)
+  QString HTMLFontName;                                       // (25)
+  QString HTMLFontSize;                                       // (25)
+  QString HTMLFontColor;                                      // (25)
+  QString HTMLBackgroundColor;                                // (25)
+  QString SyntaxBGColor;                                      // (15)
+  QString SyntaxFGColor;                                      // (15)
+  QString HighlightBGColor;                                   // (15)
+  QString HighlightFGColor;                                   // (15)
   QString Extension = QStringLiteral("html,htm,shtm,shtml");  // (100)
   QString GraphicExtension = QStringLiteral("gif,jpg");       // (100)
   bool UseClosingP = false;
   int FileFormat = 0;
   bool AutoIndent = false;
   int FontSizeChange = 2;
-  std::array<bool, 4> ShowCustom{};       // ShowCustom1..4
+  std::array<bool, 4> ShowCustom{};      // ShowCustom1..4
   std::array<QString, 4> CustomCaption;  // Custom1caption..4 (15)
 
   // WindowAttributes

@@ -7,9 +7,12 @@
 namespace {
 QString Reason(const QFileDevice& file) {
   switch (file.error()) {
-    case QFileDevice::ResourceError: return QStringLiteral("the disk is full");
-    case QFileDevice::PermissionsError: return QStringLiteral("permission denied");
-    default: return file.errorString();
+    case QFileDevice::ResourceError:
+      return QStringLiteral("the disk is full");
+    case QFileDevice::PermissionsError:
+      return QStringLiteral("permission denied");
+    default:
+      return file.errorString();
   }
 }
 }  // namespace

@@ -68,7 +68,7 @@ class EditorSurface : public QsciScintilla {
   void SetFirstVisibleColumn(int col);
 
   int LineCount() const;
-  int LineLength(int line) const;  // without the line end
+  int LineLength(int line) const;    // without the line end
   QString LineText(int line) const;  // without the line end
 
   // Forward from the caret, ignoring case; selects the match. At most MaxFindLength
@@ -80,9 +80,23 @@ class EditorSurface : public QsciScintilla {
   // Replaces every occurrence (ignoring case) as one undo step; returns the count.
   int ReplaceAll(const QString& find, const QString& replacement);
 
-  bool Modified() const { return isModified(); }
-  void SetModified(bool modified) { setModified(modified); }
+  // The editor itself can only clear its modified state; a page coming back from its
+  // working copy may need it set again.
+  bool Modified() const { return isModified() || MarkedModified; }
+  void SetModified(bool modified) {
+    MarkedModified = modified;
+    if (!modified) setModified(false);
+  }
   bool InsertMode() const { return !overwriteMode(); }
+
+  void SetSelectionColors(const QColor& background, const QColor& text) {
+    SelectionBack = background;
+    SelectionFore = text;
+    setSelectionBackgroundColor(background);
+    setSelectionForegroundColor(text);
+  }
+  QColor SelectionBackground() const { return SelectionBack; }
+  QColor SelectionForeground() const { return SelectionFore; }
 
   void SetTagColors(const QColor& text, const QColor& background);
   QColor TagTextColor() const;
@@ -97,5 +111,14 @@ class EditorSurface : public QsciScintilla {
 
  private:
   long PositionOf(int line, int col) const;  // line from 1, col from 0, clamped
+  void LineColumnOf(long position, int* line, int* col) const;
+  QString TextBetween(long start, long end) const;
+  void InsertAtCaret(const QString& text);
+  // Start of the first match (ignoring case) at or after `from`, or -1; target kept.
+  long Search(const QByteArray& needle, long from, long* matchEnd) const;
+  int CharWidth() const;  // pixels of one column of the monospace font
   QsciLexerHTML* Lexer;
+  QColor SelectionBack;
+  QColor SelectionFore;
+  bool MarkedModified = false;
 };

@@ -23,20 +23,28 @@ namespace {
 
 QMessageBox::Icon IconOf(Prompts::Kind kind) {
   switch (kind) {
-    case Prompts::Kind::Information: return QMessageBox::Information;
-    case Prompts::Kind::Warning: return QMessageBox::Warning;
-    case Prompts::Kind::Error: return QMessageBox::Critical;
-    case Prompts::Kind::Confirmation: return QMessageBox::Question;
+    case Prompts::Kind::Information:
+      return QMessageBox::Information;
+    case Prompts::Kind::Warning:
+      return QMessageBox::Warning;
+    case Prompts::Kind::Error:
+      return QMessageBox::Critical;
+    case Prompts::Kind::Confirmation:
+      return QMessageBox::Question;
   }
   return QMessageBox::NoIcon;
 }
 
 QString TitleOf(Prompts::Kind kind) {
   switch (kind) {
-    case Prompts::Kind::Information: return QStringLiteral("Information");
-    case Prompts::Kind::Warning: return QStringLiteral("Warning");
-    case Prompts::Kind::Error: return QStringLiteral("Error");
-    case Prompts::Kind::Confirmation: return QStringLiteral("Confirm");
+    case Prompts::Kind::Information:
+      return QStringLiteral("Information");
+    case Prompts::Kind::Warning:
+      return QStringLiteral("Warning");
+    case Prompts::Kind::Error:
+      return QStringLiteral("Error");
+    case Prompts::Kind::Confirmation:
+      return QStringLiteral("Confirm");
   }
   return QString();
 }
@@ -58,21 +66,31 @@ QFileDialog* MakeFileDialog(QWidget* parent, const Prompts::FileRequest& request
 Prompts::Answer DialogPrompts::Message(Kind kind, const QString& text, Buttons buttons) {
   QMessageBox box(IconOf(kind), TitleOf(kind), text, QMessageBox::NoButton, Parent);
   switch (buttons) {
-    case Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
-    case Buttons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
-    case Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case Buttons::Ok:
+      box.setStandardButtons(QMessageBox::Ok);
+      break;
+    case Buttons::OkCancel:
+      box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+      break;
+    case Buttons::YesNo:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      break;
     case Buttons::YesNoCancel:
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
       break;
   }
   switch (box.exec()) {
-    case QMessageBox::Ok: return Answer::Ok;
-    case QMessageBox::Yes: return Answer::Yes;
-    case QMessageBox::No: return Answer::No;
+    case QMessageBox::Ok:
+      return Answer::Ok;
+    case QMessageBox::Yes:
+      return Answer::Yes;
+    case QMessageBox::No:
+      return Answer::No;
     default:
       // Closing the box counts as its most cautious answer.
       return buttons == Buttons::YesNo ? Answer::No
-                                       : buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
+             : buttons == Buttons::Ok  ? Answer::Ok
+                                       : Answer::Cancel;
   }
 }
 
@@ -89,8 +107,7 @@ std::optional<QString> DialogPrompts::OpenFile(const FileRequest& request) {
   QScopedPointer<QFileDialog> dialog(MakeFileDialog(Parent, request));
   dialog->setAcceptMode(QFileDialog::AcceptOpen);
   dialog->setFileMode(QFileDialog::ExistingFile);
-  if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
-    return std::nullopt;
+  if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return std::nullopt;
   return dialog->selectedFiles().first();
 }
 
@@ -107,8 +124,7 @@ std::optional<QString> DialogPrompts::SaveFile(const FileRequest& request) {
   dialog->setAcceptMode(QFileDialog::AcceptSave);
   // The program asks its own overwrite question.
   dialog->setOption(QFileDialog::DontConfirmOverwrite);
-  if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
-    return std::nullopt;
+  if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return std::nullopt;
   return dialog->selectedFiles().first();
 }
 

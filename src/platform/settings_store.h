@@ -47,6 +47,9 @@ class SettingsStore : public SettingsSource, public SettingsSink {
   };
 
  private:
+  // Marks the store changed when the write altered the file's contents, and writes
+  // it unless a batch is open.
+  void Changed(quint64 revisionBefore);
   void Commit();
 
   QString Path;
