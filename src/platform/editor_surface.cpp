@@ -214,6 +214,33 @@ void EditorSurface::SetTagColors(const QColor& text, const QColor& background) {
   }
 }
 
+void EditorSurface::SetEditorFont(const QFont& font) {
+  Lexer->setDefaultFont(font);
+  Lexer->setFont(font);
+}
+
+QFont EditorSurface::EditorFont() const { return Lexer->QsciLexer::defaultFont(); }
+
+void EditorSurface::SetTextColor(const QColor& color) {
+  const QColor tagText = TagTextColor();
+  const QColor tagBackground = TagBackgroundColor();
+  Lexer->setDefaultColor(color);
+  Lexer->setColor(color, -1);
+  SetTagColors(tagText, tagBackground);
+}
+
+QColor EditorSurface::TextColor() const { return Lexer->QsciLexer::defaultColor(); }
+
+void EditorSurface::SetBackgroundColor(const QColor& color) {
+  const QColor tagText = TagTextColor();
+  const QColor tagBackground = TagBackgroundColor();
+  Lexer->setDefaultPaper(color);
+  Lexer->setPaper(color, -1);
+  SetTagColors(tagText, tagBackground);
+}
+
+QColor EditorSurface::BackgroundColor() const { return Lexer->QsciLexer::defaultPaper(); }
+
 QColor EditorSurface::TagTextColor() const { return Lexer->color(QsciLexerHTML::Tag); }
 
 QColor EditorSurface::TagBackgroundColor() const { return Lexer->paper(QsciLexerHTML::Tag); }

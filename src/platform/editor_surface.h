@@ -98,6 +98,14 @@ class EditorSurface : public QsciScintilla {
   QColor SelectionBackground() const { return SelectionBack; }
   QColor SelectionForeground() const { return SelectionFore; }
 
+  // Font and colours of the text outside tags; the tag colours stay as they are.
+  void SetEditorFont(const QFont& font);
+  QFont EditorFont() const;
+  void SetTextColor(const QColor& color);
+  QColor TextColor() const;
+  void SetBackgroundColor(const QColor& color);
+  QColor BackgroundColor() const;
+
   void SetTagColors(const QColor& text, const QColor& background);
   QColor TagTextColor() const;
   QColor TagBackgroundColor() const;

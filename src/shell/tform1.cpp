@@ -1,6 +1,5 @@
 #include "shell/tform1.h"
 
-#include <Qsci/qscilexer.h>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -136,7 +135,7 @@ void TForm1::BuildWidgets() {
   SpareEditor = new EditorSurface(MainSplitter);
   SpareEditor->setObjectName(QStringLiteral("SpareEditor"));
   SpareEditor->setAccessibleName(QStringLiteral("Internal clipboard"));
-  SpareEditor->setFont(QFont(QStringLiteral("Courier New"), 10));
+  SpareEditor->SetEditorFont(QFont(QStringLiteral("Courier New"), 10));
   for (EditorSurface* editor : {WebPage, SpareEditor})
     editor->SetSelectionColors(palette().color(QPalette::Highlight),
                                palette().color(QPalette::HighlightedText));
@@ -159,7 +158,7 @@ void TForm1::BuildWidgets() {
   connect(FileTabs, &QTabWidget::currentChanged, this, [this] {
     Command(QStringLiteral("Projects1"))->setEnabled(FileTabs->currentWidget() == Outline1);
   });
-  connect(FileList, &FileBrowser::FileClicked, this, [this](const QString& path) {
+  connect(FileList, &FileBrowser::FileSelected, this, [this](const QString& path) {
     if (IsImageFileName(QFileInfo(path).fileName()))
       HTMLSplit->RenderImage(path);
     else
@@ -438,15 +437,12 @@ void TForm1::ApplySettings() {
   }
   if (s.ShowImages) Command(QStringLiteral("Viewinlineimages1"))->trigger();
 
-  QFont font = WebPage->font();
+  QFont font = WebPage->EditorFont();
   if (!s.FontName.isEmpty()) font.setFamily(s.FontName);
   if (!s.FontSize.isEmpty()) font.setPointSize(IntegerFromText(s.FontSize));
-  WebPage->setFont(font);
-  WebPage->lexer()->setDefaultFont(font);
-  WebPage->lexer()->setFont(font);
-  if (!s.FontColor.isEmpty()) WebPage->lexer()->setDefaultColor(ColorSetting(s.FontColor));
-  if (!s.BackgroundColor.isEmpty()) WebPage->lexer()->setPaper(ColorSetting(s.BackgroundColor));
-  WebPage->SetTagColors(SyntaxColors.Text, SyntaxColors.Background);
+  WebPage->SetEditorFont(font);
+  if (!s.FontColor.isEmpty()) WebPage->SetTextColor(ColorSetting(s.FontColor));
+  if (!s.BackgroundColor.isEmpty()) WebPage->SetBackgroundColor(ColorSetting(s.BackgroundColor));
   const int previewSize = s.HTMLFontSize.isEmpty() ? 0 : IntegerFromText(s.HTMLFontSize);
   for (HtmlViewer* viewer : {HTMLSplit, HTMLFull, HTMLFrames}) {
     viewer->SetDefaultFont(s.HTMLFontName, previewSize);
@@ -455,7 +451,7 @@ void TForm1::ApplySettings() {
   }
   EWSPanel->setVisible(s.UseEWS);
   QPalette tree = Outline1->palette();
-  tree.setColor(QPalette::Base, WebPage->lexer()->defaultPaper());
+  tree.setColor(QPalette::Base, WebPage->BackgroundColor());
   Outline1->setPalette(tree);
   Outline1->setFont(font);
   Documents->SetLastFilesMenu();
@@ -490,10 +486,10 @@ void TForm1::TakeSettingsFromControls() {
   AppSettings& s = Settings;
   s.TabSize = WebPage->tabWidth();
   s.AutoIndent = WebPage->autoIndent();
-  s.BackgroundColor = NumberText(WebPage->lexer()->defaultPaper());
-  s.FontName = WebPage->font().family();
-  s.FontSize = QString::number(WebPage->font().pointSize());
-  s.FontColor = NumberText(WebPage->lexer()->defaultColor());
+  s.BackgroundColor = NumberText(WebPage->BackgroundColor());
+  s.FontName = WebPage->EditorFont().family();
+  s.FontSize = QString::number(WebPage->EditorFont().pointSize());
+  s.FontColor = NumberText(WebPage->TextColor());
   s.DialogStyle = 1;  // the spelling dialog starts in its WordPerfect style
   const QWebEngineSettings* preview = HTMLSplit->settings();
   s.HTMLFontName = preview->fontFamily(QWebEngineSettings::StandardFont);

@@ -3,6 +3,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTabBar>
+#include <QTemporaryDir>
+#include <cstdlib>
+#include <unistd.h>
 
 #include "main_window_fixture.h"
 #include "platform/editor_surface.h"
@@ -230,6 +233,59 @@ TEST_F(PageDocumentsTest, FileListDoubleClickRefusesAnOpenPage) {
             "Selected operation may not be performed on an open file.  Please close the file "
             "and try again.");
   EXPECT_EQ(Tabs().count(), 1);
+}
+
+}  // namespace
+
+namespace {
+
+// A tiny file system that fills up, where this machine lets the test mount one.
+class FullDiskTest : public PageDocumentsTest {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(Mount.isValid());
+    const QString command =
+        QStringLiteral("mount -t tmpfs -o size=64k tmpfs '%1' 2>/dev/null").arg(Mount.path());
+    if (geteuid() != 0 || std::system(command.toLocal8Bit().constData()) != 0)
+      GTEST_SKIP() << "cannot mount a small file system here";
+    Mounted = true;
+    PageDocumentsTest::SetUp();
+  }
+  void TearDown() override {
+    if (!Mounted) return;
+    Form.reset();
+    QDir::setCurrent(QDir::tempPath());
+    std::system(QStringLiteral("umount '%1'").arg(Mount.path()).toLocal8Bit().constData());
+  }
+  void FillDisk() {
+    QFile filler(Mount.filePath("filler"));
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+    const QByteArray block(4096, 'x');
+    while (filler.write(block) == block.size() && filler.flush()) {
+    }
+  }
+  QTemporaryDir Mount;
+  bool Mounted = false;
+};
+
+TEST_F(FullDiskTest, SaveOnAFullDiskKeepsTheOldFileAndThePage) {
+  const QString path = Mount.filePath("page.htm");
+  {
+    QFile page(path);
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+    page.write("<P>old</P>");
+  }
+  ASSERT_TRUE(Docs().LoadFile(path, false));
+  FillDisk();
+  Editor().Append(QString(2000, QLatin1Char('n')));
+
+  EXPECT_FALSE(Docs().Save1Click());
+  ASSERT_FALSE(Prompts.Messages.empty());
+  EXPECT_EQ(Prompts.Messages.back().kind, Prompts::Kind::Error);
+  EXPECT_TRUE(Prompts.Messages.back().text.contains("full")) << Prompts.Messages.back().text.toStdString();
+  EXPECT_EQ(ReadBytes(path), "<P>old</P>");
+  EXPECT_TRUE(Editor().Modified());
+  EXPECT_EQ(Editor().TextLength(), 10 + 2000);
 }
 
 }  // namespace
