@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QPointer>
+#include <QTimer>
 
 #include "platform/prompts.h"
 #include "shell/splash.h"
@@ -20,6 +21,7 @@ int main(int argc, char** argv) {
   TForm1 form(environment);
   prompts.SetParent(&form);
   if (splash) splash->close();
-  form.Start();
+  // Started from the event loop, so the window is on screen before any first dialog.
+  QTimer::singleShot(0, &form, &TForm1::Start);
   return app.exec();
 }

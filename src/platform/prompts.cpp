@@ -141,4 +141,8 @@ std::optional<QFont> DialogPrompts::Font(const QFont& initial) {
   return font;
 }
 
-int DialogPrompts::RunModal(QDialog& dialog) { return dialog.exec(); }
+int DialogPrompts::RunModal(QDialog& dialog) {
+  // A dialog made without an owner still belongs above the program's window.
+  if (!dialog.parentWidget() && Parent) dialog.setParent(Parent, dialog.windowFlags() | Qt::Dialog);
+  return dialog.exec();
+}

@@ -117,6 +117,7 @@ void TForm1::BuildWidgets() {
   WebPageTabs = new QTabBar(editorPane);
   WebPageTabs->setObjectName(QStringLiteral("WebPageTabs"));
   WebPageTabs->installEventFilter(this);
+  WebPageTabs->setExpanding(false);
   WebPage = new EditorSurface(editorPane);
   WebPage->setObjectName(QStringLiteral("WebPage"));
   WebPage->setAccessibleName(QStringLiteral("Page editor"));
@@ -129,6 +130,9 @@ void TForm1::BuildWidgets() {
   HTMLFull->SetImagesEnabled(false);
   HTMLFrames = new HtmlViewer(SplitScreen);
   HTMLFrames->setObjectName(QStringLiteral("HTMLFrames"));
+  // The viewers start their pages now: a viewer that starts after the window is shown
+  // makes the toolkit recreate the window, which then covers any dialog already open.
+  for (HtmlViewer* viewer : {HTMLSplit, HTMLFrames, HTMLFull}) viewer->Clear();
   SplitScreen->SetBar(1, 50);
   SplitScreen->SetBar(2, 100);
 
