@@ -101,19 +101,26 @@ QByteArray EncodeWindows1252(const QString& text) {
 
 }  // namespace
 
-DecodedPage DecodePage(const QByteArray& bytes) {
+PageEncoding DetectPageEncoding(const QByteArray& bytes) {
   const auto* begin = reinterpret_cast<const unsigned char*>(bytes.constData());
   const auto* end = begin + bytes.size();
+  if (!IsValidUtf8(begin, end)) return PageEncoding::Windows1252;
+  return bytes.startsWith("\xEF\xBB\xBF") ? PageEncoding::Utf8Bom : PageEncoding::Utf8;
+}
+
+DecodedPage DecodePage(const QByteArray& bytes) {
   DecodedPage page;
-  if (bytes.startsWith("\xEF\xBB\xBF") && IsValidUtf8(begin + 3, end)) {
-    page.Text = FromUtf8(bytes.constData() + 3, bytes.size() - 3);
-    page.Encoding = PageEncoding::Utf8Bom;
-  } else if (IsValidUtf8(begin, end)) {
-    page.Text = FromUtf8(bytes.constData(), bytes.size());
-    page.Encoding = PageEncoding::Utf8;
-  } else {
-    page.Text = DecodeWindows1252(bytes);
-    page.Encoding = PageEncoding::Windows1252;
+  page.Encoding = DetectPageEncoding(bytes);
+  switch (page.Encoding) {
+    case PageEncoding::Utf8Bom:
+      page.Text = FromUtf8(bytes.constData() + 3, bytes.size() - 3);
+      break;
+    case PageEncoding::Utf8:
+      page.Text = FromUtf8(bytes.constData(), bytes.size());
+      break;
+    case PageEncoding::Windows1252:
+      page.Text = DecodeWindows1252(bytes);
+      break;
   }
   return page;
 }

@@ -17,6 +17,8 @@ struct DecodedPage {
 // Valid UTF-8 (with or without a byte-order mark) is read as UTF-8, anything else as
 // Windows-1252, byte for byte.
 DecodedPage DecodePage(const QByteArray& bytes);
+// The encoding DecodePage finds, without decoding anything.
+PageEncoding DetectPageEncoding(const QByteArray& bytes);
 
 // The inverse of DecodePage. A character Windows-1252 cannot hold is written as an
 // HTML numeric character reference, so nothing the user typed is lost.

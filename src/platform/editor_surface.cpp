@@ -7,6 +7,7 @@
 #include <QStringDecoder>
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 
 #include "platform/atomic_file.h"
 
@@ -22,6 +23,40 @@ QString FromUtf8(const char* bytes, qsizetype size) {
   QStringDecoder decoder(QStringDecoder::Utf8,
                          QStringDecoder::Flag::ConvertInitialBom | QStringDecoder::Flag::Stateless);
   return decoder.decode(QByteArrayView(bytes, size));
+}
+
+// ASCII letters fold to lower case; every other byte stands for itself.
+constexpr unsigned char FoldAscii(char c) {
+  const auto b = static_cast<unsigned char>(c);
+  return b >= 'A' && b <= 'Z' ? b + ('a' - 'A') : b;
+}
+
+bool IsAscii(QByteArrayView bytes) {
+  return std::all_of(bytes.begin(), bytes.end(),
+                     [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+// Start of the first occurrence of `needle` in `text`, ASCII letters matching without
+// regard to case, or -1. A needle starting with a non-letter (such as "<") is looked for
+// with memchr, the common case of the program's tag searches.
+qsizetype FindIgnoringAsciiCase(QByteArrayView text, QByteArrayView needle) {
+  const qsizetype n = needle.size();
+  const qsizetype last = text.size() - n;  // the last place a match can start
+  const unsigned char first = FoldAscii(needle[0]);
+  const bool firstIsLetter = first >= 'a' && first <= 'z';
+  for (qsizetype i = 0; i <= last; ++i) {
+    if (!firstIsLetter) {
+      const void* hit = std::memchr(text.data() + i, first, size_t(last - i + 1));
+      if (!hit) return -1;
+      i = static_cast<const char*>(hit) - text.data();
+    } else if (FoldAscii(text[i]) != first) {
+      continue;
+    }
+    qsizetype k = 1;
+    while (k < n && FoldAscii(text[i + k]) == FoldAscii(needle[k])) ++k;
+    if (k == n) return i;
+  }
+  return -1;
 }
 
 // Everything between "<" and ">" takes the tag colours.
@@ -62,22 +97,53 @@ EditorSurface::EditorSurface(QWidget* parent)
 bool EditorSurface::LoadFile(const QString& path, PageEncoding* encoding, QString* error) {
   QByteArray bytes;
   if (!ReadWholeFile(path, &bytes, error)) return false;
-  const DecodedPage page = DecodePage(bytes);
-  const QByteArray utf8 = page.Text.toUtf8();
+  // The editor holds UTF-8: a UTF-8 page goes in as it is, only Windows-1252 is converted.
+  const PageEncoding pageEncoding = DetectPageEncoding(bytes);
+  QByteArrayView utf8(bytes);
+  QByteArray converted;
+  if (pageEncoding == PageEncoding::Utf8Bom) {
+    utf8 = utf8.sliced(3);
+  } else if (pageEncoding == PageEncoding::Windows1252) {
+    converted = DecodePage(bytes).Text.toUtf8();
+    utf8 = converted;
+  }
   const bool readOnly = isReadOnly();
+  const bool collectingUndo = SendScintilla(SCI_GETUNDOCOLLECTION);
   setReadOnly(false);
-  // Appending by length keeps NUL characters, which setText() would cut the text at.
+  // A load is no step to undo: recording it would only copy the old and the new text into
+  // the undo history, megabytes for a large page, to be thrown away at once.
+  SendScintilla(SCI_SETUNDOCOLLECTION, 0UL);
   SendScintilla(SCI_CLEARALL);
-  SendScintilla(SCI_APPENDTEXT, static_cast<uintptr_t>(utf8.size()), utf8.constData());
+  // Appending by length keeps NUL characters, which setText() would cut the text at.
+  SendScintilla(SCI_APPENDTEXT, static_cast<uintptr_t>(utf8.size()), utf8.data());
+  SendScintilla(SCI_SETUNDOCOLLECTION, static_cast<unsigned long>(collectingUndo));
   setReadOnly(readOnly);
   SendScintilla(SCI_EMPTYUNDOBUFFER);
   SetModified(false);
-  if (encoding) *encoding = page.Encoding;
+  if (encoding) *encoding = pageEncoding;
   return true;
 }
 
 bool EditorSurface::SaveFile(const QString& path, PageEncoding encoding, LineEndStyle style,
                              QString* error) const {
+  if (encoding != PageEncoding::Windows1252) {
+    // The editor's own buffer is the UTF-8 to write whenever no line end changes: no copy
+    // of the text through a QString and back.
+    const long length = SendScintilla(SCI_GETLENGTH);
+    const auto* text = static_cast<const char*>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
+    const QByteArrayView view(text, length);
+    const bool keepsLineEnds = style == LineEndStyle::Default ||
+                               (style == LineEndStyle::Unix && !view.contains('\r')) ||
+                               (style == LineEndStyle::Mac && !view.contains('\n'));
+    if (keepsLineEnds) {
+      if (encoding == PageEncoding::Utf8)
+        return WriteFileAtomically(path, QByteArray::fromRawData(text, length), error);
+      QByteArray withBom;
+      withBom.reserve(length + 3);
+      withBom.append("\xEF\xBB\xBF").append(view);
+      return WriteFileAtomically(path, withBom, error);
+    }
+  }
   return WriteFileAtomically(path, EncodePage(ApplyLineEnds(WholeText(), style), encoding), error);
 }
 
@@ -289,6 +355,22 @@ void EditorSurface::InsertAtCaret(const QString& text) {
 
 long EditorSurface::Search(const QByteArray& needle, long from, long* matchEnd) const {
   if (needle.isEmpty()) return -1;
+  if (IsAscii(needle)) {
+    // Scintilla compares a UTF-8 text character by character, a tenth of a second for a
+    // page of megabytes, and the preview looks for "<frameset " on every refresh. Its case
+    // folding covers ASCII letters only, so an ASCII needle is looked for in the bytes
+    // instead, with the same result. The range pointer leaves the buffer's gap where
+    // ReplaceAll has just put it.
+    const long length = SendScintilla(SCI_GETLENGTH);
+    if (from < 0 || from >= length) return -1;
+    static_assert(sizeof(long) == sizeof(const char*), "Scintilla hands pointers back as long");
+    const auto* text = reinterpret_cast<const char*>(
+        SendScintilla(SCI_GETRANGEPOINTER, static_cast<unsigned long>(from), length - from));
+    const qsizetype at = FindIgnoringAsciiCase(QByteArrayView(text, length - from), needle);
+    if (at < 0) return -1;
+    *matchEnd = from + long(at) + long(needle.size());
+    return from + long(at);
+  }
   // The target is shared with anyone else searching or replacing: leave it as found.
   const long oldStart = SendScintilla(SCI_GETTARGETSTART);
   const long oldEnd = SendScintilla(SCI_GETTARGETEND);

@@ -122,7 +122,8 @@ class EditorSurface : public QsciScintilla {
   void LineColumnOf(long position, int* line, int* col) const;
   QString TextBetween(long start, long end) const;
   void InsertAtCaret(const QString& text);
-  // Start of the first match (ignoring case) at or after `from`, or -1; target kept.
+  // Start of the first match (ignoring the case of ASCII letters) at or after `from`, or
+  // -1; target kept.
   long Search(const QByteArray& needle, long from, long* matchEnd) const;
   int CharWidth() const;  // pixels of one column of the monospace font
   QsciLexerHTML* Lexer;

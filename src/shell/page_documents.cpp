@@ -13,6 +13,7 @@
 #include "shell/preview.h"
 #include "shell/scratch_pad.h"
 #include "shell/tform1.h"
+#include "tags/source_context.h"
 #include "shell/wait_cursor.h"
 
 QString WorkingCopyOf(const QString& path) { return path + QLatin1Char('_'); }
@@ -222,6 +223,7 @@ bool PageDocuments::Save1Click() {
     Form.Settings.SavingToDefault =
         Form.ShowHelperNote(9, QStringLiteral("Saving To Default"), Form.Settings.SavingToDefault);
   if (CurrentFile.isEmpty()) return SaveAs1Click();
+  if (Form.Settings.AutoTimeStamp) Form.Context().SetLastModifiedDate();
   if (!WriteEditorTo(CurrentFile, CurrentHandle().Encoding, LineEnds)) return false;
   Form.WebPage->SetModified(false);
   Form.Command(QStringLiteral("Save1"))->setEnabled(false);
@@ -244,6 +246,7 @@ bool PageDocuments::SaveAs1Click() {
   // system are told apart by case.
   const QFileInfo info(*chosen);
   const QString path = QDir(info.absolutePath()).filePath(info.fileName().toLower());
+  if (Form.Settings.AutoTimeStamp) Form.Context().SetLastModifiedDate();
   if (!WriteEditorTo(path, CurrentHandle().Encoding, LineEnds)) return false;
   const QString oldName = CurrentFile;
   Form.WebPage->SetModified(false);

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -27,11 +28,21 @@
 #include "platform/html_viewer.h"
 #include "platform/prompts.h"
 #include "platform/three_way_splitter.h"
+#include "projects/evaluate_form.h"
+#include "projects/project_commands.h"
+#include "projects/project_tree.h"
+#include "shell/about_box.h"
+#include "shell/browser_launcher.h"
 #include "shell/helper_notes.h"
 #include "shell/page_documents.h"
+#include "shell/page_printer.h"
 #include "shell/preview.h"
 #include "shell/scratch_pad.h"
 #include "shell/wait_cursor.h"
+#include "tags/source_context.h"
+#include "tags/tag_insertion.h"
+#include "tags/tag_menus.h"
+#include "tags/tag_palette.h"
 
 TForm1* TForm1::Self = nullptr;
 
@@ -64,8 +75,22 @@ TForm1::TForm1(const ShellEnvironment& environment)
   Documents = std::make_unique<PageDocuments>(*this);
   Previews = std::make_unique<Preview>(*this);
   Scratch = std::make_unique<ScratchPad>(*this);
+  TagService = std::make_unique<TagInsertion>(*this);
   BuildMenus();
+  Tree = std::make_unique<ProjectTree>(*this);
+  Evaluation = new TEvaluateForm({WebPage, [this] { return Documents->CurrentFileName(); },
+                                  [this] { return Documents->CurrentDir(); },
+                                  [this] { GetLocation(); }, Questions},
+                                 this);
+  ProjectService = new ProjectCommands(*this);
+  AddCommand(
+      findChild<QMenu*>(QStringLiteral("Page1")), QStringLiteral("Evaluate1"),
+      QStringLiteral("&Evaluate..."), [this] { Evaluation->Evaluate1Click(); },
+      QKeySequence(Qt::CTRL | Qt::Key_E));
   BuildToolsPanel();
+  ContextService = std::make_unique<SourceContext>(*this);
+  ContextService->BuildCommands();
+  Previews->WireCommands();
   qApp->installEventFilter(this);
   SetPageControlsEnabled(false);
   FormCreate();
@@ -156,7 +181,9 @@ void TForm1::BuildWidgets() {
 
   connect(WebPage, &QsciScintilla::textChanged, this, &TForm1::WebPageChange);
   connect(SpareEditor, &QsciScintilla::textChanged, this, &TForm1::WebPageChange);
-  connect(WebPage, &QsciScintilla::selectionChanged, this, &TForm1::WebPageChange);
+  // A new selection only changes what can be copied; it does not re-render the page.
+  connect(WebPage, &QsciScintilla::selectionChanged, this, &TForm1::UpdateCopyButtons);
+  connect(SpareEditor, &QsciScintilla::selectionChanged, this, &TForm1::UpdateCopyButtons);
   connect(WebPage, &EditorSurface::ModeChanged, this, &TForm1::WebPageChangeMode);
   connect(WebPage, &QsciScintilla::cursorPositionChanged, this, [this] { GetLocation(); });
   connect(FileTabs, &QTabWidget::currentChanged, this, [this] {
@@ -218,6 +245,10 @@ void TForm1::BuildMenus() {
   file->addSeparator();
   AddCommand(file, QStringLiteral("InsertFile1"), QStringLiteral("Insert &File..."),
              [&pages] { pages.InsertFile1Click(); });
+  AddCommand(file, QStringLiteral("Print1"), QStringLiteral("&Print..."),
+             [this] { Previews->Printing().Print1Click(); });
+  AddCommand(file, QStringLiteral("PrinterSetup1"), QStringLiteral("P&rinter Setup..."),
+             [this] { Previews->Printing().PrinterSetup1Click(); });
   file->addSeparator();
   AddCommand(file, QStringLiteral("Exit1"), QStringLiteral("E&xit"), [this] { Exit1Click(); });
   file->addSeparator();
@@ -227,7 +258,8 @@ void TForm1::BuildMenus() {
     })->setVisible(false);
   connect(file, &QMenu::aboutToShow, this, [this] {
     const bool open = Documents->PageOpen();
-    for (const char* name : {"Save1", "SaveAs1", "ClosePage", "CloseAll"})
+    for (const char* name :
+         {"Save1", "SaveAs1", "ClosePage", "CloseAll", "Print1", "PrinterSetup1"})
       Command(QString::fromLatin1(name))->setEnabled(open);
   });
 
@@ -262,8 +294,17 @@ void TForm1::BuildMenus() {
     Command(QStringLiteral("Copy1"))->setEnabled(selected);
     Command(QStringLiteral("Paste1"))->setEnabled(!QApplication::clipboard()->text().isEmpty());
   });
-  addMenu(QStringLiteral("Search1"), QStringLiteral("&Search"));
-  addMenu(QStringLiteral("Page1"), QStringLiteral("&Page"));
+  QMenu* search = addMenu(QStringLiteral("Search1"), QStringLiteral("&Search"));
+  AddCommand(search, QStringLiteral("SearchSource"), QStringLiteral("Search Source"),
+             [this] { Previews->SearchSourceClick(); });
+  QMenu* page = addMenu(QStringLiteral("Page1"), QStringLiteral("&Page"));
+  AddCommand(
+      page, QStringLiteral("RefreshHTML1"), QStringLiteral("&Refresh HTML"),
+      [this] { Previews->UpdateWebView(); }, QKeySequence(Qt::Key_F5));
+  AddCommand(page, QStringLiteral("ViewPageinBrowser1"), QStringLiteral("&Browser 1 Unselected"),
+             [this] { Previews->Browsers().ViewPageinBrowser1Click(); });
+  AddCommand(page, QStringLiteral("ViewPageinBrowser21"), QStringLiteral("Bro&wser 2 Unselected"),
+             [this] { Previews->Browsers().ViewPageinBrowser21Click(); });
   addMenu(QStringLiteral("InsertMenu"), QStringLiteral("&Insert"));
   addMenu(QStringLiteral("HTMLCodes"), QStringLiteral("&HTML Codes"));
 
@@ -287,6 +328,10 @@ void TForm1::BuildMenus() {
     Command(QStringLiteral("Viewinlineimages1"))->setEnabled(Documents->PageOpen());
   });
 
+  bar->addAction(AddCommand(
+      nullptr, QStringLiteral("View1"), QStringLiteral("&View Full Screen!"),
+      [this] { Previews->View1Click(); }, QKeySequence(Qt::Key_F6)));
+
   HistoryMenuItem = addMenu(QStringLiteral("HistoryMenuItem"), QStringLiteral("His&tory"));
   for (int i = 0; i < 10; ++i) {
     QAction* item = HistoryMenuItem->addAction(QString());
@@ -299,6 +344,11 @@ void TForm1::BuildMenus() {
   QMenu* help = addMenu(QStringLiteral("Help1"), QStringLiteral("&Help"));
   AddCommand(help, QStringLiteral("ShowTipsonStartup1"), QStringLiteral("Show Tips..."),
              [this] { ShowTipWindow(); });
+  AddCommand(help, QStringLiteral("About1"), QStringLiteral("&About..."), [this] {
+    TAboutBox about(this);
+    Ask().RunModal(about);
+  });
+  TagMenus(*this, *TagService).Build();
 }
 
 void TForm1::AddToolButton(const QString& hint, const QString& glyph, QAction* action) {
@@ -334,9 +384,24 @@ void TForm1::BuildToolsPanel() {
                 Command(QStringLiteral("ClosePage")));
   AddToolButton(QStringLiteral("Save page"), QStringLiteral("Save"),
                 Command(QStringLiteral("Save1")));
+  // The Save button is enabled exactly when "&Save" is.
+  connect(Command(QStringLiteral("Save1")), &QAction::enabledChanged,
+          ToolButton(QStringLiteral("Save page")), &QToolButton::setEnabled);
+  AddToolButton(QStringLiteral("View HTML document in full screen"), QStringLiteral("Full"),
+                Command(QStringLiteral("View1")));
+  AddToolButton(QStringLiteral("Print"), QStringLiteral("Print"),
+                Command(QStringLiteral("Print1")));
   AddToolButton(QStringLiteral("Refresh HTML Viewer"), QStringLiteral("Refresh"),
                 [this] { Previews->UpdateWebView(); });
+  AddToolButton(QStringLiteral("Toggle split screen style"), QStringLiteral("Split"),
+                [this] { Previews->SpeedButton31Click(); });
   AddToolButton(QStringLiteral("New page"), QStringLiteral("New"), Command(QStringLiteral("New1")));
+  AddToolButton(QStringLiteral("Move viewer back one page"), QStringLiteral("Back"),
+                [this] { Previews->FwdBackClick(true); });
+  AddToolButton(QStringLiteral("Move viewer forward one page"), QStringLiteral("Fwd"),
+                [this] { Previews->FwdBackClick(false); });
+  AddToolButton(QStringLiteral("Launch external browser #1"), QStringLiteral("Browser"),
+                [this] { Previews->Browsers().ViewPageinBrowser1Click(); });
   AddToolButton(QStringLiteral("Display/Hide project structure"), QStringLiteral("Projects"),
                 Command(QStringLiteral("DisplayProjects")));
   AddToolButton(QStringLiteral("Cut to clipboard"), QStringLiteral("Cut"),
@@ -362,11 +427,24 @@ void TForm1::BuildToolsPanel() {
   PowerBook->setObjectName(QStringLiteral("PowerBook"));
   PowerBook->setDocumentMode(true);
   for (const char* caption : PaletteTabs) PowerBook->addTab(new QWidget(PowerBook), caption);
+  ImageList = new QComboBox(PowerBook->widget(5));
+  ImageList->setObjectName(QStringLiteral("ImageList"));
+  ImageList->setEditable(true);
+  ImageList->setInsertPolicy(QComboBox::InsertAlphabetically);
+  ImageList->setMinimumContentsLength(16);
+  ImageList->setToolTip(QStringLiteral("Select an image from the current directory"));
+  ImageList->setAccessibleName(ImageList->toolTip());
+  (new QHBoxLayout(PowerBook->widget(5)))->addWidget(ImageList, 0, Qt::AlignLeft);
   rows->addWidget(PowerBook, 1);
+  TagPalette(*this, *TagService)
+      .Build(PowerBook->widget(0), PowerBook->widget(2), PowerBook->widget(3),
+             PowerBook->widget(9));
   ToolsPanel->setFixedHeight(std::max(68, ToolsPanel->sizeHint().height()));
 }
 
 QToolButton* TForm1::ToolButton(const QString& hint) const { return ToolButtons.value(hint); }
+
+void TForm1::RegisterCommand(QAction* action) { Commands.insert(action->objectName(), action); }
 
 // ---------------------------------------------------------------- start-up
 
@@ -394,6 +472,8 @@ void TForm1::FormCreate() {
                                 "anew when it closes."));
     ReadIni();
   });
+  // The project tree is filled whatever happened above.
+  Tree->LoadProjects();
 }
 
 void TForm1::ReadIni() {
@@ -452,6 +532,7 @@ void TForm1::ApplySettings() {
     viewer->SetDefaultFont(s.HTMLFontName, previewSize);
     if (!s.HTMLBackgroundColor.isEmpty())
       viewer->page()->setBackgroundColor(ColorSetting(s.HTMLBackgroundColor));
+    if (!s.HTMLFontColor.isEmpty()) viewer->SetDefaultColors(ColorSetting(s.HTMLFontColor), {});
   }
   EWSPanel->setVisible(s.UseEWS);
   QPalette tree = Outline1->palette();
@@ -498,7 +579,7 @@ void TForm1::TakeSettingsFromControls() {
   const QWebEngineSettings* preview = HTMLSplit->settings();
   s.HTMLFontName = preview->fontFamily(QWebEngineSettings::StandardFont);
   s.HTMLFontSize = QString::number(preview->fontSize(QWebEngineSettings::DefaultFontSize));
-  s.HTMLFontColor = NumberText(HTMLSplit->palette().color(QPalette::Text));
+  s.HTMLFontColor = NumberText(HTMLSplit->DefaultTextColor());
   s.HTMLBackgroundColor = NumberText(HTMLSplit->page()->backgroundColor());
   s.SyntaxBGColor = NumberText(SyntaxColors.Background);
   s.SyntaxFGColor = NumberText(SyntaxColors.Text);
@@ -548,6 +629,7 @@ bool TForm1::FormCloseQuery() { return Documents->CloseAllPages() == 0; }
 
 void TForm1::FormClose() {
   Watch(QStringLiteral("FormClose"), [this] {
+    Tree->SaveProjects();
     Scratch->SaveSpareEditorContents();
     SaveIni();
   });
@@ -604,8 +686,12 @@ void TForm1::SetPageControlsEnabled(bool open) {
   WebPage->setEnabled(open);
   PowerBook->setEnabled(open);
   PowerBook->setVisible(open);
-  for (const char* hint : {"Paste to clipboard", "Close page", "Refresh HTML Viewer"})
+  for (const char* hint : {"Paste to clipboard", "Close page", "Refresh HTML Viewer", "Print",
+                           "View HTML document in full screen"})
     ToolButton(QString::fromLatin1(hint))->setEnabled(open);
+  ToolButton(QStringLiteral("Launch external browser #1"))
+      ->setEnabled(open && !Settings.Browser1.isEmpty());
+  Command(QStringLiteral("View1"))->setVisible(open);
   if (!open) {
     for (const char* hint : {"Copy to clipboard", "Cut to clipboard", "Save page"})
       ToolButton(QString::fromLatin1(hint))->setEnabled(false);
@@ -617,12 +703,17 @@ void TForm1::WebPageChange() {
   if (WebPage->Modified()) Command(QStringLiteral("Save1"))->setEnabled(true);
   if (Settings.AutoUpdate) Previews->UpdateWebView();
   if (WebPage->isEnabled()) {
-    const EditorSurface* focused = SpareEditor->hasFocus() ? SpareEditor : WebPage;
-    const bool selected = focused->hasSelectedText();
-    ToolButton(QStringLiteral("Copy to clipboard"))->setEnabled(selected);
-    ToolButton(QStringLiteral("Cut to clipboard"))->setEnabled(selected);
+    UpdateCopyButtons();
     CheckClipboard();
   }
+}
+
+void TForm1::UpdateCopyButtons() {
+  if (!WebPage->isEnabled()) return;
+  const EditorSurface* focused = SpareEditor->hasFocus() ? SpareEditor : WebPage;
+  const bool selected = focused->hasSelectedText();
+  ToolButton(QStringLiteral("Copy to clipboard"))->setEnabled(selected);
+  ToolButton(QStringLiteral("Cut to clipboard"))->setEnabled(selected);
 }
 
 void TForm1::WebPageChangeMode(bool insertMode) {

@@ -15,8 +15,11 @@ class FileBrowser;
 class HtmlViewer;
 class PageDocuments;
 class Preview;
+class ProjectCommands;
+class ProjectTree;
 class Prompts;
 class QAction;
+class QComboBox;
 class QLabel;
 class QMenu;
 class QTabBar;
@@ -24,6 +27,9 @@ class QTabWidget;
 class QToolButton;
 class QTreeWidget;
 class ScratchPad;
+class SourceContext;
+class TEvaluateForm;
+class TagInsertion;
 class ThreeWaySplitter;
 
 // Where the main window runs: the program directory (ending in "/") and who answers
@@ -53,6 +59,11 @@ class TForm1 : public QMainWindow {
   PageDocuments& Pages() const { return *Documents; }
   Preview& Previewer() const { return *Previews; }
   ScratchPad& InternalClipboard() const { return *Scratch; }
+  TagInsertion& Tags() const { return *TagService; }
+  SourceContext& Context() const { return *ContextService; }
+  ProjectTree& Projects() const { return *Tree; }
+  ProjectCommands& ProjectActions() const { return *ProjectService; }
+  TEvaluateForm& EvaluateForm() const { return *Evaluation; }
 
   // Start-up and shutdown.
   void ReadIni();
@@ -79,9 +90,13 @@ class TForm1 : public QMainWindow {
   HtmlViewer* HTMLFull = nullptr;
   QLabel* StatusPanels[3] = {};
   QMenu* HistoryMenuItem = nullptr;
+  QComboBox* ImageList = nullptr;  // the Images tab's image box
+  QMenu* WebPagePopup = nullptr;
 
   // Commands and tool buttons, found by the program's names for them.
   QAction* Command(const QString& name) const { return Commands.value(name); }
+  // Commands that a service builds itself, found by their objectName like the others.
+  void RegisterCommand(QAction* action);
   QToolButton* ToolButton(const QString& hint) const;
 
   // Tag colours answered to the editor's colouring.
@@ -110,6 +125,7 @@ class TForm1 : public QMainWindow {
   void ToggleScratchPadClick();
   void WebPageChange();
   void WebPageChangeMode(bool insertMode);
+  void UpdateCopyButtons();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -146,4 +162,9 @@ class TForm1 : public QMainWindow {
   std::unique_ptr<PageDocuments> Documents;
   std::unique_ptr<Preview> Previews;
   std::unique_ptr<ScratchPad> Scratch;
+  std::unique_ptr<TagInsertion> TagService;
+  std::unique_ptr<SourceContext> ContextService;
+  std::unique_ptr<ProjectTree> Tree;
+  ProjectCommands* ProjectService = nullptr;
+  TEvaluateForm* Evaluation = nullptr;
 };

@@ -22,6 +22,7 @@ TEST_P(PageTextRoundTrip, DetectsEncodingAndGivesTheSameBytesBack) {
   const RoundTripCase& c = GetParam();
   const DecodedPage page = DecodePage(c.Bytes);
   EXPECT_EQ(page.Encoding, c.Expected);
+  EXPECT_EQ(DetectPageEncoding(c.Bytes), c.Expected);
   EXPECT_EQ(EncodePage(page.Text, page.Encoding), c.Bytes);
 }
 

@@ -225,6 +225,49 @@ TEST_F(EditorSurfaceTest, ReplaceAllCountsAndUndoesInOneStep) {
   EXPECT_EQ(Editor.WholeText(), original);
 }
 
+// Letters match without regard to case; every other character matches only itself.
+TEST_F(EditorSurfaceTest, FindFromComparesLettersWithoutCase) {
+  struct Case {
+    const char* Text;
+    const char* Needle;
+    int Col;  // -1: not found
+  };
+  const Case cases[] = {
+      {"<BODY bgcolor=1>", "<body", 0},
+      {"\xC3\xA9\xC3\xA9<FrameSet cols>", "<frameset ", 2},
+      {"end <b", "<B", 4},
+      {"<<<a", "<<A", 1},
+      {"a@b", "A`B", -1},
+      {"x[y]", "X{Y}", -1},
+      {"abc", "abcd", -1},
+  };
+  for (const Case& c : cases) {
+    Editor.setText(QString::fromUtf8(c.Text));
+    EditorSurface::FindPosition from{1, 0};
+    EXPECT_EQ(Editor.FindFrom(from, QString::fromUtf8(c.Needle)), c.Col >= 0) << c.Text;
+    if (c.Col >= 0) {
+      EXPECT_EQ(from.Col, c.Col) << c.Text;
+    }
+  }
+}
+
+// Searching reads the editor's buffer in place: text changed in the middle, and each
+// replacement of a ReplaceAll, must be seen where it now stands.
+TEST_F(EditorSurfaceTest, SearchesSeeTheTextAsChanged) {
+  SetLines(2000);
+  Editor.InsertAtLine(1000, 0, QStringLiteral("<TAG>"));
+  EditorSurface::FindPosition from{1, 0};
+  ASSERT_TRUE(Editor.FindFrom(from, QStringLiteral("<tag>")));
+  EXPECT_EQ(from.Line, 1000);
+  EXPECT_EQ(from.Col, 0);
+
+  QString expected = Editor.WholeText();
+  const int count = int(expected.count(QStringLiteral("LINE 1"), Qt::CaseInsensitive));
+  expected.replace(QStringLiteral("line 1"), QStringLiteral("L"), Qt::CaseInsensitive);
+  EXPECT_EQ(Editor.ReplaceAll(QStringLiteral("LINE 1"), QStringLiteral("L")), count);
+  EXPECT_EQ(Editor.WholeText(), expected);
+}
+
 TEST_F(EditorSurfaceTest, LineTextLeavesSelectionAndScrollAlone) {
   SetLines(300);
   Editor.InsertAtLine(120, 0, QString::fromUtf8("é€\U0001F600\r"));
@@ -254,6 +297,8 @@ TEST_F(EditorSurfaceTest, LoadAndSaveGiveTheSameBytes) {
        QStringLiteral("<p>é€</p>\r")},
       {"bom after the bom", "\xEF\xBB\xBF\xEF\xBB\xBFx", PageEncoding::Utf8Bom,
        QStringLiteral("\uFEFFx")},
+      {"utf-8 with nul", QByteArray("<p>\xC3\xA9\0\xF0\x9F\x98\x80</p>\r\n", 16),
+       PageEncoding::Utf8, QString::fromUtf8("<p>é\0😀</p>\r\n", 16)},
   };
   for (const Case& c : cases) {
     WriteFile(QStringLiteral("in.html"), c.Bytes);
@@ -271,6 +316,56 @@ TEST_F(EditorSurfaceTest, LoadAndSaveGiveTheSameBytes) {
                                 &error))
         << c.Name;
     EXPECT_EQ(ReadBack(QStringLiteral("out.html")), c.Bytes) << c.Name;
+  }
+}
+
+TEST_F(EditorSurfaceTest, LoadIsNoUndoStepButEditingAfterItIs) {
+  WriteFile(QStringLiteral("page.html"), "<p>loaded</p>");
+  Editor.setText(QStringLiteral("old"));
+  Editor.ReplaceSelection(QStringLiteral("typed"));
+  QString error;
+  ASSERT_TRUE(Editor.LoadFile(PathOf(QStringLiteral("page.html")), nullptr, &error));
+  EXPECT_FALSE(Editor.isUndoAvailable());
+  Editor.Append(QStringLiteral("<p>more</p>"));
+  ASSERT_TRUE(Editor.isUndoAvailable());
+  Editor.undo();
+  EXPECT_EQ(Editor.WholeText(), QStringLiteral("<p>loaded</p>"));
+  EXPECT_FALSE(Editor.isUndoAvailable());
+}
+
+// Saving writes the page's own encoding and the chosen line ends, whether or not any line
+// end has to change.
+TEST_F(EditorSurfaceTest, SaveFileWritesEachEncodingAndLineEndStyle) {
+  struct Case {
+    const char* Name;
+    QString Text;
+    PageEncoding Encoding;
+    LineEndStyle Style;
+    QByteArray Bytes;
+  };
+  const Case cases[] = {
+      {"utf-8 kept", QStringLiteral("é\r\nx\n"), PageEncoding::Utf8, LineEndStyle::Default,
+       "\xC3\xA9\r\nx\n"},
+      {"bom kept", QStringLiteral("é\r\n"), PageEncoding::Utf8Bom, LineEndStyle::Default,
+       "\xEF\xBB\xBF\xC3\xA9\r\n"},
+      {"bom, unix already", QStringLiteral("a\nb"), PageEncoding::Utf8Bom, LineEndStyle::Unix,
+       "\xEF\xBB\xBF"
+       "a\nb"},
+      {"bom, to unix", QStringLiteral("a\r\nb\r"), PageEncoding::Utf8Bom, LineEndStyle::Unix,
+       "\xEF\xBB\xBF"
+       "a\nb\n"},
+      {"utf-8, mac already", QStringLiteral("a\rb"), PageEncoding::Utf8, LineEndStyle::Mac, "a\rb"},
+      {"utf-8, to mac", QStringLiteral("a\nb"), PageEncoding::Utf8, LineEndStyle::Mac, "a\rb"},
+      {"windows-1252", QStringLiteral("é€\r\n"), PageEncoding::Windows1252, LineEndStyle::Default,
+       "\xE9\x80\r\n"},
+  };
+  for (const Case& c : cases) {
+    Editor.setText(c.Text);
+    QString error;
+    ASSERT_TRUE(Editor.SaveFile(PathOf(QStringLiteral("out.html")), c.Encoding, c.Style, &error))
+        << c.Name;
+    EXPECT_EQ(ReadBack(QStringLiteral("out.html")), c.Bytes) << c.Name;
+    EXPECT_EQ(Editor.WholeText(), c.Text) << c.Name;
   }
 }
 

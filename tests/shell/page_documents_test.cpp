@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QTabBar>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <cstdlib>
 #include <unistd.h>
 
@@ -287,6 +288,20 @@ TEST_F(FullDiskTest, SaveOnAFullDiskKeepsTheOldFileAndThePage) {
   EXPECT_EQ(ReadBytes(path), "<P>old</P>");
   EXPECT_TRUE(Editor().Modified());
   EXPECT_EQ(Editor().TextLength(), 10 + 2000);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(PageDocumentsTest, SaveButtonFollowsTheModifiedFlag) {
+  QToolButton* save = Form->ToolButton("Save page");
+  Open("a.htm", "A");
+  EXPECT_FALSE(save->isEnabled());
+  Editor().Append("1");
+  EXPECT_TRUE(save->isEnabled());
+  ASSERT_TRUE(Docs().Save1Click());
+  EXPECT_FALSE(save->isEnabled());
 }
 
 }  // namespace
