@@ -42,6 +42,7 @@ class ProjectTestBase : public MainWindowTest {
           tree.SetExpanded(tree.ProjectOf(n), true);
           tree.SetSelected(n);
         });
+        ASSERT_EQ(Tree().Model().Text(Tree().Model().Selected()), text);
         return;
       }
     FAIL() << "no entry " << text.toStdString();

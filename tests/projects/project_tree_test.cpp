@@ -14,8 +14,8 @@
 #include <QTreeWidget>
 #include <csignal>
 
-#include "main_window_fixture.h"
 #include "platform/editor_surface.h"
+#include "project_test_support.h"
 #include "projects/project_tree.h"
 #include "shell/page_documents.h"
 
@@ -25,36 +25,14 @@ const QString OpenFileMessage =
     "Selected operation may not be performed on an open file.  Please close the file and try "
     "again.";
 
-class ProjectTreeTest : public MainWindowTest {
+class ProjectTreeTest : public ProjectTestBase {
  protected:
-  // Writes "project.dat" into the program directory; "%site%" stands for the pages folder.
-  void WriteProjectDat(const QByteArray& bytes) {
-    QByteArray text = bytes;
-    text.replace("%site%", Site().toUtf8());
-    QFile file(ProgramDir() + "project.dat");
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(text);
-  }
-  QString Site() const { return QFileInfo(Pages("x")).absolutePath(); }
-  ProjectTree& Tree() { return Form->Projects(); }
   QTreeWidget& Outline() { return *Form->Outline1; }
-  // Selects the first entry with this text.
-  void Select(const QString& text) {
-    for (int n = 1; n <= Tree().Model().ItemCount(); ++n)
-      if (Tree().Model().Text(n) == text) {
-        Tree().Change([n](ProjectTreeModel& tree) {
-          tree.SetExpanded(tree.ProjectOf(n), true);
-          tree.SetSelected(n);
-        });
-        ASSERT_EQ(Tree().Model().Text(Tree().Model().Selected()), text);
-        return;
-      }
-    FAIL() << "no entry " << text.toStdString();
-  }
   void Key(int key) {
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
     QApplication::sendEvent(&Outline(), &press);
   }
+  // The tree as the widget shows it.
   QStringList Shown() {
     QStringList shown;
     for (int i = 0; i < Outline().topLevelItemCount(); ++i) {
